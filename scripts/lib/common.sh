@@ -1,0 +1,47 @@
+# Shared by the build and test scripts: package installation and the build folders.
+# shellcheck shell=bash
+
+VELMORA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+export VELMORA_ROOT
+VELMORA_JOBS="${VELMORA_JOBS:-$(nproc 2>/dev/null || echo 2)}"
+
+# Installs the Debian packages that are not installed yet; does nothing when all are there.
+require_packages() {
+  local missing=()
+  local pkg
+  for pkg in "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
+      missing+=("$pkg")
+    fi
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  if [ ! -f /tmp/.velmora-apt-updated ]; then
+    $sudo apt-get update -qq && touch /tmp/.velmora-apt-updated
+  fi
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# Configures (once) and builds a CMake tree: build_tree DIR [cmake options...]
+build_tree() {
+  local dir="$1"
+  shift
+  if [ ! -f "$dir/build.ninja" ]; then
+    cmake -S "$VELMORA_ROOT" -B "$dir" -G Ninja "$@" >/dev/null
+  fi
+  cmake --build "$dir" -j "$VELMORA_JOBS"
+}
+
+# A Wine prefix of our own, made once per folder.
+prepare_wine_prefix() {
+  export WINEPREFIX="$1"
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    mkdir -p "$WINEPREFIX"
+    wineboot -i >/dev/null 2>&1 || true
+    wineserver -w || true
+  fi
+}
