@@ -87,7 +87,7 @@ NativeText FakeWiden(std::string_view gbk) {
       out.push_back(static_cast<char16_t>(b));
     } else {
       const auto b2 = static_cast<unsigned char>(gbk[++i]);
-      out.push_back(static_cast<char16_t>(0xE000 + (((b - 0x80) << 8) | b2) % 0x1900));
+      out.push_back(static_cast<char16_t>(0x8000 + (((b - 0x80) << 8) | b2)));
     }
   }
   return out;

@@ -66,8 +66,8 @@ class FakeDesktop : public Desktop {
   bool WriteFileReplacing(const NativeText& path, ByteView bytes) override;
 };
 
-// The fake's GBK conversion: ASCII stays, each double-byte character becomes one private-use
-// code unit, so tests can compare texts exactly without a code page table.
+// The fake's GBK conversion: ASCII stays, each double-byte character becomes one distinct code
+// unit (0x8000 + its bytes), so tests can compare texts exactly without a code page table.
 NativeText FakeWiden(std::string_view gbk);
 
 }  // namespace velmora::testing
