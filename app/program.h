@@ -75,11 +75,4 @@ class Program : private PointerTarget {
   bool destroyRequested_ = false;
 };
 
-// Flags for the system's message box: the style, task-modal unless it is system-modal.
-std::uint32_t MessageBoxFlags(std::uint32_t style);
-// The system's answer mapped to 0 OK (and anything unknown), 1 Cancel … 6 No.
-std::int32_t MessageBoxResult(std::int32_t systemAnswer);
-// The directory of a module path: everything before its last backslash; empty without one.
-NativeText DirectoryOfModulePath(const NativeText& modulePath);
-
 }  // namespace velmora

@@ -43,8 +43,10 @@ class Desktop {
   virtual void PresentCanvas(const Image& surface, const Rect& changed) = 0;
 
   // Shows the tree at the pointer + 3 and returns when the pop-up has closed; a chosen item
-  // comes back later as a command identifier.
-  virtual void PopupMenu(const MenuNode& root) = 0;
+  // comes back later as a command identifier. The tray's menu must also close when the user
+  // clicks elsewhere, which the platform arranges only for that one.
+  enum class MenuOrigin { Canvas, Tray };
+  virtual void PopupMenu(const MenuNode& root, MenuOrigin origin) = 0;
   // flags already carry MB_TASKMODAL where it belongs; the result is the system's answer.
   virtual std::int32_t MessageBox(const NativeText& text, std::uint32_t flags, const NativeText& title) = 0;
   // An empty file removes the icon; the tooltip is at most 62 GBK bytes.

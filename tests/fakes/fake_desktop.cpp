@@ -46,8 +46,8 @@ void FakeDesktop::SetCanvasCursor(const std::optional<CursorImage>& cursor) {
 
 void FakeDesktop::PresentCanvas(const Image&, const Rect& changed) { presented.push_back(changed); }
 
-void FakeDesktop::PopupMenu(const MenuNode& root) {
-  calls.push_back("PopupMenu");
+void FakeDesktop::PopupMenu(const MenuNode& root, MenuOrigin origin) {
+  calls.push_back(origin == MenuOrigin::Tray ? "PopupMenu(tray)" : "PopupMenu(canvas)");
   popups.push_back(root);
   if (onPopup) onPopup(root);
 }

@@ -56,7 +56,7 @@ class FakeDesktop : public Desktop {
   void PlaceCanvas(const Rect& placement) override;
   void SetCanvasCursor(const std::optional<CursorImage>& cursor) override;
   void PresentCanvas(const Image& surface, const Rect& changed) override;
-  void PopupMenu(const MenuNode& root) override;
+  void PopupMenu(const MenuNode& root, MenuOrigin origin) override;
   std::int32_t MessageBox(const NativeText& text, std::uint32_t flags, const NativeText& title) override;
   void SetTrayIcon(ByteView iconFile, std::string_view tooltip) override;
   std::uint32_t TickCount() override;
