@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets (clang, AddressSanitizer + UndefinedBehaviorSanitizer), replays
+# each committed corpus and the regression inputs, then fuzzes each target for a short while and
+# prints its executions and coverage. Any crash, leak or undefined behaviour fails the stage and
+# leaves the input in build/fuzz/artifacts/. FUZZ_SECONDS sets the time per target (10).
+set -euo pipefail
+source "$(dirname "$0")/../lib/common.sh"
+require_packages cmake ninja-build clang-14 libclang-rt-14-dev
+cd "$VELMORA_ROOT"
+
+seconds="${FUZZ_SECONDS:-10}"
+# Configured every time: a target joins as soon as its parser's files exist.
+cmake -S tests/fuzz -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++-14 >/dev/null
+cmake --build build/fuzz -j "$VELMORA_JOBS"
+
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:allocator_may_return_null=1"
+export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+
+# target name → the folder of tests/regression that holds the inputs it once crashed on
+declare -A regression=([decode_bitmap]=bitmap [cursor_file]=cursor [gif]=gif [icon_choice]=icon)
+
+failed=0
+summary=()
+for target in decode_bitmap cursor_file gif icon_choice; do
+  binary="build/fuzz/fuzz_$target"
+  if [ ! -x "$binary" ]; then
+    summary+=("fuzz_$target: not built (its parser is not there yet)")
+    continue
+  fi
+  corpus="tests/fuzz/corpus/$target"
+  replay=("$corpus")
+  [ -d "tests/regression/${regression[$target]}" ] && replay+=("tests/regression/${regression[$target]}")
+  artifacts="build/fuzz/artifacts/$target/"
+  work="build/fuzz/work/$target"
+  mkdir -p "$artifacts" "$work"
+  log="build/fuzz/$target.log"
+
+  # Every committed input once, then new inputs into a scratch folder (the committed corpus
+  # stays as it is).
+  if ! "$binary" -runs=0 -rss_limit_mb=2048 -artifact_prefix="$artifacts" "${replay[@]}" >"$log.replay" 2>&1; then
+    echo "fuzz_$target: a committed input fails:"; tail -n 40 "$log.replay"
+    failed=1
+    continue
+  fi
+  if ! "$binary" -max_total_time="$seconds" -rss_limit_mb=2048 -max_len=65536 -timeout=10 -print_final_stats=1 \
+      -artifact_prefix="$artifacts" "$work" "$corpus" >"$log" 2>&1; then
+    echo "fuzz_$target: FAILED"; tail -n 60 "$log"
+    failed=1
+    continue
+  fi
+  runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
+  cov=$(grep -o 'cov: [0-9]*' "$log" | tail -n 1 | grep -o '[0-9]*')
+  ft=$(grep -o 'ft: [0-9]*' "$log" | tail -n 1 | grep -o '[0-9]*')
+  summary+=("fuzz_$target: ${runs:-?} executions in ${seconds} s, coverage ${cov:-?} edges, ${ft:-?} features, $(ls "$corpus" | wc -l) seeds")
+done
+
+printf '%s\n' "${summary[@]}"
+exit "$failed"
