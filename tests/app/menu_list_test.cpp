@@ -79,7 +79,9 @@ TEST(MenuList, CommandIdentifierBoundaries) {
                        Case{0x12344E20, K::MenuItem, 0} /* only the low 16 bits count */}) {
     const CommandRoute route = RouteCommand(c.wparam);
     EXPECT_EQ(route.kind, c.kind) << c.wparam;
-    if (c.kind == K::MenuItem) EXPECT_EQ(route.position, c.position) << c.wparam;
+    if (c.kind == K::MenuItem) {
+      EXPECT_EQ(route.position, c.position) << c.wparam;
+    }
   }
 }
 
@@ -92,8 +94,11 @@ TEST(ToolChoices, TablesMatchTheMenu) {
   EXPECT_EQ(colours[29].colour, 0x00606060u);
   EXPECT_EQ(PenWidthChoices()[6].value, 40);
   EXPECT_EQ(EraserSizeChoices()[6].value, 50);
-  for (const MenuItem& item : MenuList())
-    if (item.command == MenuCommand::PenColour) EXPECT_EQ(colours[item.value - 1].text, item.text);
+  for (const MenuItem& item : MenuList()) {
+    if (item.command == MenuCommand::PenColour) {
+      EXPECT_EQ(colours[item.value - 1].text, item.text);
+    }
+  }
 }
 
 }  // namespace

@@ -55,8 +55,9 @@ TEST(BitmapFile, RequestedSizesResolveAgainstTheNaturalSize) {
   struct Case { std::int32_t requested, natural; std::int64_t expected; };
   for (const Case c : {Case{0, 1366, 1366}, Case{640, 1920, 640}, Case{-50, 1920, 960}, Case{-5, 1920, 192},
                        Case{-150, 1920, 2880}, Case{-33, 1366, 451}, Case{-10, 5, 1}, Case{-10, 4, 0},
+                       // (2^31 − 1) × 2^31 / 100 = 46116860162799042.56: no overflow, and it rounds up
                        Case{std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max(),
-                            std::int64_t{std::numeric_limits<std::int32_t>::max()} * (std::int64_t{1} << 31) / 100}}) {
+                            46116860162799043}}) {
     EXPECT_EQ(ResolveRequestedSide(c.requested, c.natural), c.expected) << c.requested << " of " << c.natural;
   }
 }

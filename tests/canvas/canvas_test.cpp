@@ -72,8 +72,11 @@ TEST_F(CanvasTest, WideLineHasRoundEndsReachingBeyondBothEndPoints) {
   for (int y = 80; y < 120; ++y) column += Painted(110, y);
   EXPECT_EQ(column, 10);
   for (std::int32_t y = 0; y < 150; ++y)
-    for (std::int32_t x = 0; x < 200; ++x)
-      if (Painted(x, y)) EXPECT_TRUE(x >= changed.left && x < changed.right && y >= changed.top && y < changed.bottom);
+    for (std::int32_t x = 0; x < 200; ++x) {
+      if (Painted(x, y)) {
+        EXPECT_TRUE(x >= changed.left && x < changed.right && y >= changed.top && y < changed.bottom);
+      }
+    }
 }
 
 TEST_F(CanvasTest, DefaultPenIsFivePixelsAcross) {

@@ -52,7 +52,8 @@ TEST(CursorFile, RefusesFilesThatFailAnyCheck) {
     cases.push_back({what, b});
   };
   cases.push_back({"empty", {}});
-  cases.push_back({"22 bytes", ByteBuffer(EightBitCursor(0, 0).begin(), EightBitCursor(0, 0).begin() + 22)});
+  const ByteBuffer whole = EightBitCursor(0, 0);
+  cases.push_back({"22 bytes", ByteBuffer(whole.begin(), whole.begin() + 22)});
   variant("reserved word not 0", [](ByteBuffer& b) { b[0] = 1; });
   variant("an icon, not a cursor", [](ByteBuffer& b) { b[2] = 1; });
   variant("count 0", [](ByteBuffer& b) { b[4] = 0; });
