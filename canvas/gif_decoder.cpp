@@ -222,6 +222,9 @@ bool DecodeLzw(int minCodeSize, ByteView codes, IndexSink& sink) {
       if (code >= clear) return false;  // nothing defined yet beyond the literal indices
       emit(code);
       previous = code;
+      // Only with a minimum code size of 1 is the first free code already a power of two;
+      // the next code may be that one, so it needs the wider width.
+      if (next == (1 << width) && width < kMaxCodeWidth) ++width;
       continue;
     }
     if (code > next || (code == next && next >= kMaxCodes)) return false;  // undefined
