@@ -194,7 +194,7 @@ void Letter(Painter& p, char ch, double x, double y, double w, double h, double 
     case 'T': L(0, 0, 1, 0); L(0.5, 0, 0.5, 1); break;
     case 'A': L(0, 1, 0.5, 0); L(0.5, 0, 1, 1); L(0.25, 0.6, 0.75, 0.6); break;
     case 'X': L(0, 0, 1, 1); L(1, 0, 0, 1); break;
-    case 'I': L(0.5, 0, 0.5, 1); break;
+    case 'I': L(0.1, 0, 0.9, 0); L(0.5, 0, 0.5, 1); L(0.1, 1, 0.9, 1); break;
     case 'S': L(1, 0, 0, 0); L(0, 0, 0, 0.5); L(0, 0.5, 1, 0.5); L(1, 0.5, 1, 1); L(1, 1, 0, 1); break;
     case 'C': L(1, 0, 0, 0); L(0, 0, 0, 1); L(0, 1, 1, 1); break;
     case 'O': L(0, 0, 1, 0); L(1, 0, 1, 1); L(1, 1, 0, 1); L(0, 1, 0, 0); break;
@@ -296,12 +296,12 @@ void FireEngine(Painter& p) {
   // Ladder on the roof: two rails and rungs, resting on short posts.
   p.OutlinedRoundRect(20, 44, 25, 53, 1, kDarkGrey, 1.5);
   p.OutlinedRoundRect(68, 44, 73, 53, 1, kDarkGrey, 1.5);
-  for (double x = 8; x <= 90; x += 10) p.StrokeLine({x, 33}, {x, 45}, 5, kOutline);
-  p.StrokeLine({3, 33}, {94, 33}, 6.5, kOutline);
-  p.StrokeLine({3, 45}, {94, 45}, 6.5, kOutline);
-  for (double x = 8; x <= 90; x += 10) p.StrokeLine({x, 33}, {x, 45}, 2, kChrome);
-  p.StrokeLine({3, 33}, {94, 33}, 3, kChrome);
-  p.StrokeLine({3, 45}, {94, 45}, 3, kChrome);
+  for (double x = 8; x <= 80; x += 9) p.StrokeLine({x, 33}, {x, 45}, 5, kOutline);
+  p.StrokeLine({3, 33}, {84, 33}, 6.5, kOutline);
+  p.StrokeLine({3, 45}, {84, 45}, 6.5, kOutline);
+  for (double x = 8; x <= 80; x += 9) p.StrokeLine({x, 33}, {x, 45}, 2, kChrome);
+  p.StrokeLine({3, 33}, {84, 33}, 3, kChrome);
+  p.StrokeLine({3, 45}, {84, 45}, 3, kChrome);
   WheelInArch(p, 26, 100, 12);
   WheelInArch(p, 102, 100, 12);
 }

@@ -239,6 +239,7 @@ void StarBurst(Painter& p) {
     Ray(layer, a, 12, 112, 3, 8, kPink);
     Ray(layer, a + kPi / 5, 12, 44, 2, 5, kMagenta);
   }
+  for (int i = 0; i < 10; ++i) layer.Dot(Polar(30, -kPi / 2 + kPi * (i + 0.5) / 5), 3, kPink);
   layer.Dot({kCentre, kCentre}, 12, kPink);
   layer.Paint(p);
   for (int i = 0; i < 5; ++i) {
@@ -246,6 +247,11 @@ void StarBurst(Painter& p) {
     p.FillEllipse(c.x, c.y, 3, 3, kPink);
   }
   p.FillEllipse(kCentre, kCentre, 5, 5, kPaleYellow);
+  // Golden twinkles in the bays between the points.
+  Layer twinkles;
+  for (int i = 0; i < 5; ++i)
+    twinkles.Shape(Twinkle(Polar(112, -kPi / 2 + kPi * (2 * i + 1) / 5), 10), kYellow);
+  twinkles.Paint(p);
 }
 
 // Points spaced evenly along a closed curve, sampled densely from its parameter.
