@@ -60,6 +60,7 @@ int main(int argc, char** argv) {
     }
     sheet.stampRows.emplace_back();
     for (int k = 1; k <= series.count; ++k) {
+      if (k == 8 && std::string(series.filePrefix) == "goat") sheet.stampRows.emplace_back();  // two rows of seven
       velmora::art::Painter picture = series.draw(k);
       const auto gif = velmora::art::WriteGif(picture, velmora::art::StampGifForm(series.filePrefix, k));
       const std::string name = NumberedName(series.filePrefix, k);
