@@ -8,10 +8,7 @@
 #include <vector>
 
 #include "tests/regression/parser_checks.h"
-#if __has_include("app/tray_icon_choice.h")
 #include "tests/regression/icon_checks.h"
-#define VELMORA_HAVE_ICON_CHOICE 1
-#endif
 
 namespace velmora {
 namespace {
@@ -129,7 +126,6 @@ TEST(HostileCursorFile, LyingDirectoriesAndHeadersAreRefused) {
   }
 }
 
-#ifdef VELMORA_HAVE_ICON_CHOICE
 TEST(HostileIconFile, LyingDirectoriesAndHeadersAreRefused) {
   for (const Case& c : Cases()) {
     SCOPED_TRACE(c.what);
@@ -166,7 +162,6 @@ TEST(HostileIconFile, OnlyTheChosenEntryIsTrusted) {
   EXPECT_FALSE(ChooseTrayIconImage(twoEntries, TrayIconPass::Small));
   EXPECT_EQ(hardening::CheckTrayIconChoice(twoEntries), "");
 }
-#endif
 
 }  // namespace
 }  // namespace velmora

@@ -1,5 +1,6 @@
 // Replays every input that once crashed a parser or broke one of its rules (the fuzz targets
-// keep such inputs; they are filed under tests/regression/<parser>/). Each must now end cleanly.
+// keep such inputs; they are filed under tests/regression/<parser>/), and the fuzz targets'
+// seed corpora, on every platform the unit tests run on. Each must end cleanly.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -8,11 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "tests/regression/gif_checks.h"
 #include "tests/regression/parser_checks.h"
-#if __has_include("app/tray_icon_choice.h")
 #include "tests/regression/icon_checks.h"
-#define VELMORA_HAVE_ICON_CHOICE 1
-#endif
 
 namespace velmora::hardening {
 namespace {
@@ -24,9 +23,8 @@ ByteBuffer ReadWholeFile(const fs::path& path) {
   return ByteBuffer(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-std::vector<fs::path> InputsOf(const char* parser) {
+std::vector<fs::path> InputsOf(const fs::path& folder) {
   std::vector<fs::path> inputs;
-  const fs::path folder = fs::path(VELMORA_SOURCE_DIR) / "tests" / "regression" / parser;
   std::error_code error;
   for (const auto& entry : fs::directory_iterator(folder, error)) {
     if (entry.is_regular_file() && entry.path().filename().string()[0] != '.') inputs.push_back(entry.path());
@@ -34,20 +32,31 @@ std::vector<fs::path> InputsOf(const char* parser) {
   return inputs;
 }
 
-void Replay(const char* parser, std::string (*check)(ByteView)) {
-  const auto inputs = InputsOf(parser);
-  if (inputs.empty()) GTEST_SKIP() << "no inputs filed for " << parser;
+const fs::path kSource(VELMORA_SOURCE_DIR);
+
+using Check = std::string (*)(ByteView);
+
+void Replay(const fs::path& folder, std::initializer_list<Check> checks) {
+  const auto inputs = InputsOf(folder);
+  if (inputs.empty()) GTEST_SKIP() << "no inputs in " << folder.string();
   for (const auto& input : inputs) {
     const ByteBuffer bytes = ReadWholeFile(input);
-    EXPECT_EQ(check(bytes), "") << input.filename().string();
+    for (const Check check : checks) EXPECT_EQ(check(bytes), "") << input.filename().string();
   }
 }
 
-TEST(Regression, BitmapInputsEndCleanly) { Replay("bitmap", CheckDecodeBitmap); }
-TEST(Regression, CursorInputsEndCleanly) { Replay("cursor", CheckCursorFile); }
-#ifdef VELMORA_HAVE_ICON_CHOICE
-TEST(Regression, IconInputsEndCleanly) { Replay("icon", CheckTrayIconChoice); }
-#endif
+const fs::path kRegression = kSource / "tests" / "regression";
+const fs::path kCorpus = kSource / "tests" / "fuzz" / "corpus";
+
+TEST(Regression, BitmapInputsEndCleanly) { Replay(kRegression / "bitmap", {CheckDecodeBitmap, CheckLoadAndDrawPicture}); }
+TEST(Regression, CursorInputsEndCleanly) { Replay(kRegression / "cursor", {CheckCursorFile}); }
+TEST(Regression, GifInputsEndCleanly) { Replay(kRegression / "gif", {CheckLoadAndDrawPicture}); }
+TEST(Regression, IconInputsEndCleanly) { Replay(kRegression / "icon", {CheckTrayIconChoice}); }
+
+TEST(FuzzSeeds, BitmapSeedsEndCleanly) { Replay(kCorpus / "decode_bitmap", {CheckDecodeBitmap, CheckLoadAndDrawPicture}); }
+TEST(FuzzSeeds, CursorSeedsEndCleanly) { Replay(kCorpus / "cursor_file", {CheckCursorFile}); }
+TEST(FuzzSeeds, GifSeedsEndCleanly) { Replay(kCorpus / "gif", {CheckLoadAndDrawPicture}); }
+TEST(FuzzSeeds, IconSeedsEndCleanly) { Replay(kCorpus / "icon_choice", {CheckTrayIconChoice}); }
 
 }  // namespace
 }  // namespace velmora::hardening
