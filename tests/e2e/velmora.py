@@ -1,0 +1,98 @@
+"""Runs velmora.exe under Wine and works it the way a person would: through the canvas, the
+pop-up menus, the boxes and the tray icon."""
+
+import os
+import shutil
+import subprocess
+import time
+
+from desktop import Timeout, wait_for
+
+# The canvas menu as the keyboard walks it (separators are skipped), and its submenus.
+CANVAS_MENU = ["greeting", "eraser", "pen width", "pen colour", "stamp", "save", "help", "about", "exit"]
+SUBMENUS = {
+    "eraser": ["clear all", "R1", "R2", "R5", "R10", "R15", "R25", "R50"],
+    "pen width": ["P1", "P2", "P5", "P10", "P15", "P25", "P40"],
+    "pen colour": ["black", "white", "red", "yellow", "blue", "green"],
+    "stamp": ["goats", "cars", "flowers", "fireworks"],
+}
+
+SAVED_TITLE = "温馨提示"
+HELP_TITLE = "Velmora使用说明"
+ABOUT_TITLE = "关于 Velmora"
+WINE_TRAY = "Wine System Tray"
+
+
+class Velmora:
+    def __init__(self, display, exe, run_dir, env=None):
+        self.display, self.exe, self.run_dir = display, exe, run_dir
+        self.env = dict(display.env, **(env or {}))
+        self.process = None
+        self.window = None
+
+    def start(self):
+        os.makedirs(self.run_dir, exist_ok=True)
+        shutil.copy(self.exe, os.path.join(self.run_dir, "velmora.exe"))
+        self.log = open(os.path.join(self.run_dir, "wine.log"), "wb")
+        self.process = subprocess.Popen(["wine", "velmora.exe"], cwd=self.run_dir, env=self.env,
+                                        stdout=self.log, stderr=subprocess.STDOUT)
+
+    def wait_shown(self, expected, timeout=90):
+        """Until the full-screen window is up and shows `expected` (its first paint is done)."""
+        def shown():
+            if self.process.poll() is not None:
+                raise AssertionError("velmora.exe ended early with status %s" % self.process.returncode)
+            w = self.display.window_named("Velmora")
+            return w if w and (w.x, w.y, w.width, w.height) == (0, 0, expected.width, expected.height) \
+                and self.display.screenshot() == expected else None
+        self.window = wait_for(shown, "the frozen screen to show", timeout, interval=0.3)
+        return self.window
+
+    def wait_exit(self, timeout=30):
+        try:
+            return self.process.wait(timeout)
+        except subprocess.TimeoutExpired:
+            raise Timeout("velmora.exe still running after %d s" % timeout)
+
+    def stop(self):
+        """Ends a program the test left running."""
+        if self.process and self.process.poll() is None:
+            self.process.kill()
+            self.process.wait(10)
+        if self.process:
+            self.log.close()
+
+    # The canvas menu.
+    def open_canvas_menu(self, x, y):
+        self.display.click(x, y, button=3)
+        return wait_for(lambda: self.display.window_at(x + 3, y + 3), "the canvas menu at (%d, %d)" % (x + 3, y + 3))
+
+    def choose(self, x, y, item, subitem=None):
+        """Opens the canvas menu over (x, y) and chooses an item by keyboard."""
+        menu = self.open_canvas_menu(x, y)
+        keys = ["Down"] * (CANVAS_MENU.index(item) + 1)
+        if subitem is not None:
+            keys += ["Right"] + ["Down"] * SUBMENUS[item].index(subitem)
+        self.display.keys(*keys, "Return")
+        self.display.wait_window_gone(menu)
+
+    # Message boxes.
+    def close_box(self, box):
+        """Presses the box's OK button with the mouse: the box has its only button centred at
+        the bottom."""
+        x, y = box.x + box.width // 2, box.y + box.height - 22
+        self.display.click(x, y)
+        self.display.wait_window_gone(box, timeout=10)
+
+    # The tray icon, shown by Wine's own tray window when there is no tray host.
+    def tray_icon_position(self):
+        tray = self.display.wait_window_named(WINE_TRAY)
+        # Nothing else keeps the tray above a full-screen window here, as a taskbar would.
+        self.display.raise_window(tray)
+        wait_for(lambda: self.display.windows()[0].id == tray.id, "the tray window on top")
+        return tray.x + 10, tray.y + tray.height // 2
+
+    def open_tray_menu(self):
+        x, y = self.tray_icon_position()
+        self.display.click(x, y, button=3)
+        return wait_for(lambda: self.display.window_at(x + 3, y + 3), "the tray menu")
