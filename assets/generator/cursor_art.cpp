@@ -65,11 +65,11 @@ RgbaImage EraserCursorArt() {
   p.FillRect(3, 0, 4, 7, kOutline);
   // A tilted eraser: pink rubber tip toward the cross, blue paper sleeve behind it.
   const double ox = 8.5, oy = 8.5;
-  p.FillPolygon(DiagonalBand(ox, oy, -1, 27, 6.2), kOutline);
-  p.FillPolygon(DiagonalBand(ox, oy, 0.3, 9, 5), kEraserPink);
-  p.FillPolygon(DiagonalBand(ox, oy, 10.2, 25.8, 5), kEraserSleeve);
-  p.StrokeLine(Along(ox, oy, 11.5, -2.6), Along(ox, oy, 24.5, -2.6), 1.0, Rgb{140, 180, 240});
-  p.StrokeLine(Along(ox, oy, 1.5, -2.6), Along(ox, oy, 7.5, -2.6), 1.0, Rgb{250, 180, 196});
+  p.FillPolygon(DiagonalBand(ox, oy, -1, 24.2, 6.2), kOutline);
+  p.FillPolygon(DiagonalBand(ox, oy, 0.3, 8, 5), kEraserPink);
+  p.FillPolygon(DiagonalBand(ox, oy, 9.2, 23, 5), kEraserSleeve);
+  p.StrokeLine(Along(ox, oy, 10.5, -2.6), Along(ox, oy, 21.5, -2.6), 1.0, Rgb{140, 180, 240});
+  p.StrokeLine(Along(ox, oy, 1.5, -2.6), Along(ox, oy, 6.5, -2.6), 1.0, Rgb{250, 180, 196});
   return KeyOut(p);
 }
 
@@ -93,7 +93,7 @@ RgbaImage StampCursorArt() {
 
 RgbaImage WindowCursorArt() {
   Painter p = Blank(32);
-  const double x = 12, y = 0;
+  const double x = 12.5, y = 0;  // the rim's left edge falls on column 12, the hot spot
   // Outer rim, then the white arrow inside it.
   const std::vector<Point> outer = {{x - 0.5, y - 0.5}, {x + 14.5, y + 14.6}, {x + 8.4, y + 14.6}, {x + 12.3, y + 22.6},
                                     {x + 8.8, y + 24.4}, {x + 4.9, y + 16.2}, {x - 0.5, y + 21.8}};
