@@ -1,5 +1,6 @@
 // The goat series: fourteen cartoon goats and sheep, 256 × 256, on pure white.
 // Each picture is one parametric animal (coat, horns, pose, hat, neckwear) or a portrait.
+#include <algorithm>
 #include <cmath>
 
 #include "art.h"
@@ -319,10 +320,10 @@ void DrawRock(Figure& f) {
   f.Polyline({{60, 222}, {84, 232}, {92, 248}}, 2.6, kOutline);
 }
 
-void DrawAnimal(Painter& p, const Look& look) {
+// Draws the animal with design point (ox, oy) at (dx, dy), `scale` times its design size.
+void DrawAnimal(Painter& p, const Look& look, double ox, double oy, double dx, double dy, double scale) {
   const double lift = look.pose == Pose::Jumping ? -26 : (look.pose == Pose::Lying ? 44 : 0);
-  const double groundLift = look.rock ? -20 : 0;
-  Figure f(p, 128, 128, 128, 128 + groundLift + (1 - look.scale) * 80, look.scale, look.mirrored);
+  Figure f(p, ox, oy, dx, dy, scale, look.mirrored);
   if (look.rock) DrawRock(f);
   if (look.pose == Pose::Jumping) {
     // A shadow on the ground and motion lines behind.
@@ -350,14 +351,39 @@ void DrawAnimal(Painter& p, const Look& look) {
   }
   DrawNeckwear(f, look, lift);
   const Point at = f.At(head);
-  Figure h(p, 0, 0, at.x, at.y, look.scale * look.headScale, look.mirrored);
+  Figure h(p, 0, 0, at.x, at.y, scale * look.headScale, look.mirrored);
   DrawHead(h, look);
   if (look.sleepy) {
     for (int i = 0; i < 2; ++i) {
-      const double x = 196 + i * 30, y = 82 - i * 30, s = 7 + i * 3;
+      const double x = 218 + i * 22, y = 100 - i * 28, s = 6 + i * 3;
       f.Polyline({{x - s, y - s}, {x + s, y - s}, {x - s, y + s}, {x + s, y + s}}, 3.4, Rgb{90, 110, 200});
     }
   }
+}
+
+// Draws the animal as large as fits the picture with a margin all round: a first drawing on a
+// big scratch picture measures it, the second is made at the size that fits.
+void DrawAnimalFitted(Painter& p, const Look& look) {
+  constexpr int kScratch = 512;
+  constexpr double kMargin = 9, kMostGrowth = 1.2;
+  Painter scratch(kScratch, kScratch);
+  DrawAnimal(scratch, look, 128, 128, 256, 256, look.scale);
+  int x0 = kScratch, y0 = kScratch, x1 = -1, y1 = -1;
+  for (int y = 0; y < kScratch; ++y)
+    for (int x = 0; x < kScratch; ++x)
+      if (!(scratch.at(x, y) == kWhite)) {
+        x0 = std::min(x0, x);
+        y0 = std::min(y0, y);
+        x1 = std::max(x1, x + 1);
+        y1 = std::max(y1, y + 1);
+      }
+  if (x1 < 0) return;
+  const double grow = std::min({(kSize - 2 * kMargin) / (x1 - x0), (kSize - 2 * kMargin) / (y1 - y0), kMostGrowth});
+  const double cx = (x0 + x1) / 2.0, cy = (y0 + y1) / 2.0;
+  // The design point that landed on scratch point (cx, cy) goes to the middle of the picture.
+  const double ox = 128 + (look.mirrored ? 256 - cx : cx - 256) / look.scale;
+  const double oy = 128 + (cy - 256) / look.scale;
+  DrawAnimal(p, look, ox, oy, kSize / 2.0, kSize / 2.0, look.scale * grow);
 }
 
 // ---- Portraits: a big face seen from the front. ----
@@ -377,7 +403,8 @@ void DrawPortrait(Painter& p, const Portrait& look) {
   if (look.wool) {
     f.Blob({{72, 236, 26}, {104, 226, 26}, {128, 222, 26}, {152, 226, 26}, {184, 236, 26}, {128, 246, 30}}, look.coat);
   } else {
-    f.Polygon({{84, 170}, {172, 170}, {196, 252}, {60, 252}}, look.coat);
+    f.Polygon({{94, 168}, {162, 168}, {178, 256}, {78, 256}}, look.coat);
+    f.Polygon({{104, 214}, {128, 256}, {152, 214}, {128, 236}}, Darker(look.coat, 26));
   }
   if (look.horns == Horns::Long) {
     f.Taper({{106, 66}, {96, 42}, {80, 24}, {60, 14}, {42, 14}}, 20, 5, look.horn);
@@ -574,7 +601,7 @@ Painter DrawGoat(int k) {
       a.mirrored = true;
       break;
   }
-  DrawAnimal(p, a);
+  DrawAnimalFitted(p, a);
   return p;
 }
 
