@@ -194,6 +194,27 @@ TEST_P(StampGif, HasTheStampForm) {
   for (std::uint8_t index : lzw.indices) coloured += PaletteColour(gif, index) != 0xFFFFFFu;
   EXPECT_GT(coloured, pixels / 10);
 
+  // No pale fringe round the see-through white: a near-white pixel next to white would print as
+  // a light halo round the figure (as antialiasing against white leaves).
+  auto nearWhite = [](std::uint32_t c) {
+    return c != 0xFFFFFFu && (c >> 16) >= 235 && ((c >> 8) & 0xFF) >= 235 && (c & 0xFF) >= 235;
+  };
+  int fringe = 0;
+  for (int y = 0; y < c.height; ++y) {
+    for (int x = 0; x < c.width; ++x) {
+      if (!nearWhite(PaletteColour(gif, lzw.indices[static_cast<std::size_t>(y) * c.width + x]))) continue;
+      const int nx[] = {x - 1, x + 1, x, x}, ny[] = {y, y, y - 1, y + 1};
+      for (int i = 0; i < 4; ++i) {
+        if (nx[i] < 0 || ny[i] < 0 || nx[i] >= c.width || ny[i] >= c.height) continue;
+        if (PaletteColour(gif, lzw.indices[static_cast<std::size_t>(ny[i]) * c.width + nx[i]]) == 0xFFFFFFu) {
+          ++fringe;
+          break;
+        }
+      }
+    }
+  }
+  EXPECT_EQ(fringe, 0) << "near-white pixels touching white";
+
   // The program's decoder reads the same picture.
   const std::optional<Picture> decoded = DecodeGif(gif);
   ASSERT_TRUE(decoded.has_value());
