@@ -46,9 +46,9 @@ struct SeriesTable {
 
 const StampSeries& Series(StampSeriesId id) {
   static const SeriesTable table;
-  std::size_t index = static_cast<std::size_t>(id);
-  if (index >= table.series.size()) index = 0;
-  return table.series[index];
+  static const StampSeries none{};  // an identifier of no series has no pictures
+  const auto index = static_cast<std::size_t>(id);
+  return index < table.series.size() ? table.series[index] : none;
 }
 
 }  // namespace velmora
