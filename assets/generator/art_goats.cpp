@@ -287,10 +287,13 @@ void DrawNeckwear(Figure& f, const Look& look, double lift) {
     case Neck::None:
       break;
     case Neck::Scarf:
-      f.Limb({{150, 96 + lift}, {162, 112 + lift}, {178, 118 + lift}}, 16, look.neckColour);
-      f.Polygon({{156, 106 + lift}, {142, 146 + lift}, {156, 150 + lift}, {166, 112 + lift}}, look.neckColour);
-      f.Line({150.5, 132 + lift}, {161, 134 + lift}, 4, look.neckTrim);
-      f.Line({153.5, 122 + lift}, {163.5, 124 + lift}, 4, look.neckTrim);
+      // Wrapped round the neck under the head, one end hanging down the chest.
+      f.Limb({{138, 100 + lift}, {150, 120 + lift}, {170, 130 + lift}, {188, 126 + lift}}, 15, look.neckColour);
+      f.Polygon({{150, 118 + lift}, {136, 158 + lift}, {151, 162 + lift}, {162, 124 + lift}}, look.neckColour);
+      f.Line({143.5, 146 + lift}, {154.5, 148 + lift}, 4, look.neckTrim);
+      f.Line({147, 135 + lift}, {158, 137 + lift}, 4, look.neckTrim);
+      f.Line({160, 124 + lift}, {163, 136 + lift}, 4, look.neckTrim);
+      f.Line({176, 122 + lift}, {176, 134 + lift}, 4, look.neckTrim);
       break;
     case Neck::Bell:
       f.Limb({{150, 100 + lift}, {164, 114 + lift}, {178, 116 + lift}}, 8, look.neckColour);
