@@ -65,7 +65,7 @@ class Soak {
   }
 
   long eventsRun() const { return event_; }
-  long saves = 0, failedSaves = 0, restarts = 0, commands = 0, strangeIds = 0;
+  long saves = 0, failedSaves = 0, restarts = 0, commands = 0, strangeIds = 0, stampsPrinted = 0;
 
  private:
   static constexpr int kMaxFaults = 10;
@@ -150,7 +150,9 @@ class Soak {
     } else if (roll < 50) {
       const auto [x, y] = Position();
       lastAction_ = "press " + std::to_string(x) + "," + std::to_string(y);
+      const bool stamping = program_->tools().mode == ToolMode::Stamp;
       program_->OnLeftPressed(x, y);
+      if (stamping && !desktop_.presentedThisEvent.empty()) ++stampsPrinted;
       penDown_ = 1;
       lastX_ = walkX_ = x;
       lastY_ = walkY_ = y;
@@ -344,7 +346,7 @@ int main(int argc, char** argv) {
 
   const auto start = std::chrono::steady_clock::now();
   bool ok = false;
-  long run = 0, saves = 0, failed = 0, restarts = 0, commands = 0, strange = 0;
+  long run = 0, saves = 0, failed = 0, restarts = 0, commands = 0, strange = 0, stamps = 0;
   {
     velmora::soak::Soak soak(seed, folder);
     ok = soak.Run(events);
@@ -354,13 +356,14 @@ int main(int argc, char** argv) {
     restarts = soak.restarts;
     commands = soak.commands;
     strange = soak.strangeIds;
+    stamps = soak.stampsPrinted;
   }
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   std::error_code ignored;
   fs::remove_all(folder, ignored);
 
   std::printf("velmora_soak: %ld events (seed %u) in %.1f s: %ld commands (%ld no command), %ld saves (%ld made to fail), "
-              "%ld restarts: %s\n",
-              run, seed, seconds, commands, strange, saves, failed, restarts, ok ? "all invariants held" : "FAILED");
+              "%ld stamps printed, %ld restarts: %s\n",
+              run, seed, seconds, commands, strange, saves, failed, stamps, restarts, ok ? "all invariants held" : "FAILED");
   return ok ? 0 : 1;
 }
