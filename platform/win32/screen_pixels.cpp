@@ -7,6 +7,8 @@
 namespace velmora::win32 {
 namespace {
 
+constexpr std::int32_t kCaptureBandRows = 64;
+
 // A 32-bit top-down DIB description: rows of exactly `width` pixels, the memory layout of Image.
 BITMAPINFO TopDownInfo(std::int32_t width, std::int32_t height) {
   BITMAPINFO info{};
@@ -27,18 +29,23 @@ std::optional<Image> CaptureScreenPixels(std::int32_t width, std::int32_t height
   if (!screen) return std::nullopt;
   UniqueMemoryDc memory{::CreateCompatibleDC(screen.get())};
   if (!memory) return std::nullopt;
-  BITMAPINFO info = TopDownInfo(width, height);
+  // The screen is copied a band of rows at a time, so that only the image itself, and not a
+  // second whole-screen bitmap, is held while start-up is at its busiest.
+  const std::int32_t bandRows = height < kCaptureBandRows ? height : kCaptureBandRows;
+  BITMAPINFO info = TopDownInfo(width, bandRows);
   void* bits = nullptr;
-  UniqueBitmap section{::CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0)};
-  if (!section || !bits) return std::nullopt;
-  {
-    SelectScope selected(memory.get(), section.get());
-    if (!selected) return std::nullopt;
-    if (!::BitBlt(memory.get(), 0, 0, width, height, screen.get(), 0, 0, SRCCOPY)) return std::nullopt;
-    ::GdiFlush();
-  }
+  UniqueBitmap band{::CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0)};
+  if (!band || !bits) return std::nullopt;
+  SelectScope selected(memory.get(), band.get());
+  if (!selected) return std::nullopt;
   Image image(width, height);
-  std::memcpy(image.pixels.data(), bits, image.pixels.size() * sizeof(Pixel));
+  const auto* bandPixels = static_cast<const Pixel*>(bits);
+  for (std::int32_t top = 0; top < height; top += bandRows) {
+    const std::int32_t rows = height - top < bandRows ? height - top : bandRows;
+    if (!::BitBlt(memory.get(), 0, 0, width, rows, screen.get(), 0, top, SRCCOPY)) return std::nullopt;
+    ::GdiFlush();
+    std::memcpy(image.Row(top), bandPixels, static_cast<std::size_t>(width) * static_cast<std::size_t>(rows) * sizeof(Pixel));
+  }
   for (Pixel& p : image.pixels) p &= 0x00FFFFFF;  // the fourth byte is no colour
   return image;
 }

@@ -54,18 +54,10 @@ mkdir -p "$LOCPATH"
 localedef -i zh_CN -f UTF-8 "$LOCPATH/zh_CN.UTF-8" 2>/dev/null || true
 localedef -i en_US -f UTF-8 "$LOCPATH/en_US.UTF-8" 2>/dev/null || true
 
-# A fresh Wine prefix for this run. Menus and boxes show Chinese through a CJK font: linked to
-# the Western UI fonts, and standing in for the Chinese ones a Chinese locale asks for.
+# A fresh Wine prefix for this run, with a CJK font for the menus and boxes.
 prepare_wine_prefix "$work/wineprefix"
-for font in "Tahoma" "Microsoft Sans Serif" "MS Shell Dlg" "MS Shell Dlg 2"; do
-  wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v "$font" \
-    /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null 2>&1
-done
-for font in SimSun NSimSun "宋体" "新宋体" SimHei "黑体" "Microsoft YaHei" "微软雅黑"; do
-  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$font" /t REG_SZ /d 'WenQuanYi Micro Hei' /f \
-    >/dev/null 2>&1
-done
-wineserver -w
+source tests/e2e/wine_cjk_fonts.sh
+use_cjk_fonts
 
 screenshot_args=()
 if [ "${VELMORA_UPDATE_SCREENSHOT:-0}" = "1" ] && [ "${CI:-}" != "true" ]; then

@@ -206,6 +206,12 @@ def case_tray_about(run):
 
 def case_readme_screenshot(run):
     target = run.args.screenshot
+    run.program.choose(300, 150, "stamp", "flowers")
+    before = run.screen()
+    run.display.click(1400, 650)
+    run.wait_screen(lambda s: s != before, "a flower stamp")
+    run.program.choose(300, 150, "pen colour", "blue")
+    run.stroke([(250, 800), (450, 700), (650, 820), (850, 720)], BLUE)
     menu = run.program.open_canvas_menu(760, 260)
     run.display.keys("Down", "Down", "Down", "Down", "Right")
     wait_for(lambda: any(w.x >= menu.x + menu.width - 8 and w.id != menu.id for w in run.display.windows()),
