@@ -1,5 +1,7 @@
 #include "app/program.h"
 
+#include <utility>
+
 #include "app/message_box.h"
 #include "app/menu_list.h"
 #include "app/texts.h"
@@ -52,7 +54,7 @@ void Program::HandleWindowCreated() {
   if (canvas_.Placement() != placementBefore) desktop_.PlaceCanvas(canvas_.Placement());
   Present(repaint);
 
-  Present(canvas_.SetBackgroundPicture(snapshot));
+  Present(canvas_.SetBackgroundPicture(std::move(snapshot)));
   SetMousePointer(assets::PenCursor());
   tools_.mode = ToolMode::Pen;
   desktop_.SetTrayIcon(assets::TrayIconFile(), texts::kTrayTooltip.substr(0, kTooltipBytes));

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <utility>
 
 #include "canvas/bitmap_file.h"
 #include "canvas/line_raster.h"
@@ -31,8 +32,10 @@ Rect Canvas::Place(std::int32_t x, std::int32_t y, std::int32_t width, std::int3
   return surface_.Bounds();
 }
 
-Rect Canvas::SetBackgroundPicture(ByteView bytes) {
-  backgroundBytes_.assign(bytes.begin(), bytes.end());
+Rect Canvas::SetBackgroundPicture(ByteView bytes) { return SetBackgroundPicture(ByteBuffer(bytes.begin(), bytes.end())); }
+
+Rect Canvas::SetBackgroundPicture(ByteBuffer&& bytes) {
+  backgroundBytes_ = std::move(bytes);
   backgroundPicture_.reset();
   RestoreBackground(surface_.Bounds());
   return surface_.Bounds();
@@ -72,7 +75,9 @@ bool Canvas::HasBackgroundPicture() { return BackgroundPicture() != nullptr; }
 const Image* Canvas::BackgroundPicture() {
   if (!backgroundPicture_ && !backgroundBytes_.empty()) {
     backgroundPicture_ = DecodeBitmap(backgroundBytes_);
-    if (!backgroundPicture_) backgroundBytes_.clear();  // undecodable: white from now on
+    // Once decoded the bytes are never read again, and undecodable bytes mean white from now
+    // on: either way they go, which spares a screenful of memory for the whole run.
+    ByteBuffer().swap(backgroundBytes_);
   }
   return backgroundPicture_ ? &*backgroundPicture_ : nullptr;
 }

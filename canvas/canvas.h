@@ -31,6 +31,8 @@ class Canvas {
 
   // Keeps a copy of the bytes and shows the background again over the whole canvas.
   Rect SetBackgroundPicture(ByteView bytes);
+  // The same, taking over a buffer the caller no longer needs instead of copying it.
+  Rect SetBackgroundPicture(ByteBuffer&& bytes);
 
   void SetPenWidth(std::int32_t width);
   void SetPenColor(ColorRef color);
