@@ -21,6 +21,10 @@ cmake --build build/fuzz -j "$VELMORA_JOBS" --target "fuzz_$target"
 mkdir -p "build/fuzz/work/$target" "build/fuzz/artifacts/$target"
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:allocator_may_return_null=1"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
-exec "build/fuzz/fuzz_$target" -max_total_time="$seconds" -rss_limit_mb=2048 -max_len=65536 -timeout=10 \
-  -print_final_stats=1 -jobs="${FUZZ_JOBS:-1}" -workers="${FUZZ_JOBS:-1}" \
-  -artifact_prefix="build/fuzz/artifacts/$target/" "build/fuzz/work/$target" "tests/fuzz/corpus/$target"
+# FUZZ_JOBS=N runs N processes side by side (their logs: build/fuzz/fuzz-*.log).
+parallel=()
+[ "${FUZZ_JOBS:-1}" -gt 1 ] && parallel=(-jobs="$FUZZ_JOBS" -workers="$FUZZ_JOBS")
+cd build/fuzz
+exec "./fuzz_$target" -max_total_time="$seconds" -rss_limit_mb=2048 -max_len=65536 -timeout=10 \
+  -print_final_stats=1 "${parallel[@]}" -artifact_prefix="artifacts/$target/" "work/$target" \
+  "$VELMORA_ROOT/tests/fuzz/corpus/$target"
