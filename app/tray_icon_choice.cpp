@@ -1,12 +1,12 @@
 #include "app/tray_icon_choice.h"
 
+#include "canvas/cursor_file.h"
+
 namespace velmora {
 namespace {
 
 constexpr std::size_t kDirectorySize = 6;
 constexpr std::size_t kEntrySize = 16;
-// Width (4), height (4), planes (2) and bit count (2) follow the header's size field.
-constexpr std::size_t kHeaderBytesRead = 16;
 
 }  // namespace
 
@@ -33,12 +33,14 @@ std::optional<TrayIconImage> ChooseTrayIconImage(ByteView file, TrayIconPass pas
   const std::size_t entry = kDirectorySize + kEntrySize * chosen;
   const std::uint32_t length = *ReadU32(file, entry + 8);
   const std::uint32_t offset = *ReadU32(file, entry + 12);
-  if (offset > file.size() || length > file.size() - offset || length < kHeaderBytesRead) return std::nullopt;
+  // The image lies after the directory and wholly inside the file, and its header is sound.
+  if (offset < directoryEnd || offset > file.size() || length > file.size() - offset) return std::nullopt;
   const ByteView image = file.subspan(offset, length);
+  if (!IconImageHeaderIsSound(image)) return std::nullopt;
 
   const std::int32_t width = *ReadI32(image, 4);
   const std::int32_t height = *ReadI32(image, 8) / 2;
-  if (width <= 0 || height <= 0) return std::nullopt;
+  if (height <= 0) return std::nullopt;
   return TrayIconImage{image, width, height, *ReadU16(image, 14)};
 }
 

@@ -7,9 +7,9 @@ namespace {
 constexpr std::size_t kDirectorySize = 6;
 constexpr std::size_t kFirstEntryEnd = 22;  // directory + one 16-byte entry
 
-// The image must start with a bitmap information header whose size fields the platform can
-// trust: a sane width, a height of colour image plus mask, and pixel rows that fit the image.
-bool ImageHeaderIsSound(ByteView image) {
+}  // namespace
+
+bool IconImageHeaderIsSound(ByteView image) {
   const auto headerSize = ReadU32(image, 0);
   const auto width = ReadI32(image, 4);
   const auto height = ReadI32(image, 8);
@@ -27,8 +27,6 @@ bool ImageHeaderIsSound(ByteView image) {
   return needed <= image.size();
 }
 
-}  // namespace
-
 std::optional<CursorImage> ParseCursorFile(ByteView file) {
   if (file.size() <= kFirstEntryEnd) return std::nullopt;
   if (*ReadU16(file, 0) != 0 || *ReadU16(file, 2) != 2 || *ReadU16(file, 4) == 0) return std::nullopt;
@@ -39,7 +37,7 @@ std::optional<CursorImage> ParseCursorFile(ByteView file) {
   if (offset < kFirstEntryEnd || static_cast<std::uint64_t>(offset) + length > file.size()) return std::nullopt;
   if (file.size() - kFirstEntryEnd < length) return std::nullopt;
   const ByteView image = file.subspan(offset, length);
-  if (!ImageHeaderIsSound(image)) return std::nullopt;
+  if (!IconImageHeaderIsSound(image)) return std::nullopt;
   CursorImage cursor;
   cursor.image = image;
   cursor.width = file[kDirectorySize];

@@ -16,6 +16,11 @@ struct CursorImage {
   std::int32_t hotY = 0;
 };
 
+// Whether an icon or cursor image starts with a bitmap information header the platform can
+// trust: a width of 1..256, a height field of colour image plus mask, a known bit count, and
+// pixel rows and mask that fit inside the image.
+bool IconImageHeaderIsSound(ByteView image);
+
 // The first image of a cursor file with its directory entry's size and hot spot, or nothing
 // when the bytes fail any test (then the standard arrow shows).
 std::optional<CursorImage> ParseCursorFile(ByteView file);

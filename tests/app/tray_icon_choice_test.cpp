@@ -16,14 +16,21 @@ struct EntrySpec {
   std::uint16_t bitCount;
 };
 
-// An icon file whose entries point at images that hold just a 40-byte bitmap header plus a
-// marker byte, so a test can tell which image was chosen.
+// An icon file whose entries point at images of a 40-byte bitmap header, as many (zero) bytes
+// of palette, pixels and mask as the header calls for, and a marker byte, so a test can tell
+// which image was chosen.
 ByteBuffer MakeIconFile(const std::vector<EntrySpec>& entries, std::uint16_t type = 1) {
   ByteBuffer file;
   AppendU16(file, 0);
   AppendU16(file, type);
   AppendU16(file, static_cast<std::uint16_t>(entries.size()));
-  const std::uint32_t imageLength = 41;
+  auto imageLength = [](const EntrySpec& e) {
+    const std::uint32_t rows = static_cast<std::uint32_t>(e.headerHeight) / 2;
+    const std::uint32_t colourRow = ((e.bitCount * e.width + 31u) / 32u) * 4u;
+    const std::uint32_t maskRow = ((e.width + 31u) / 32u) * 4u;
+    const std::uint32_t palette = e.bitCount <= 8 ? (4u << e.bitCount) : 0u;
+    return 40u + palette + rows * (colourRow + maskRow) + 1u;
+  };
   std::uint32_t offset = static_cast<std::uint32_t>(6 + 16 * entries.size());
   for (const auto& e : entries) {
     file.push_back(e.width);
@@ -32,9 +39,9 @@ ByteBuffer MakeIconFile(const std::vector<EntrySpec>& entries, std::uint16_t typ
     file.push_back(0);
     AppendU16(file, 1);
     AppendU16(file, e.bitCount);
-    AppendU32(file, imageLength);
+    AppendU32(file, imageLength(e));
     AppendU32(file, offset);
-    offset += imageLength;
+    offset += imageLength(e);
   }
   std::uint8_t marker = 0;
   for (const auto& e : entries) {
@@ -43,7 +50,7 @@ ByteBuffer MakeIconFile(const std::vector<EntrySpec>& entries, std::uint16_t typ
     AppendU32(file, static_cast<std::uint32_t>(e.headerHeight));
     AppendU16(file, 1);
     AppendU16(file, e.bitCount);
-    for (int i = 0; i < 24; ++i) file.push_back(0);
+    file.resize(file.size() + imageLength(e) - 17, 0);  // the rest of the header, then the image data
     file.push_back(marker++);
   }
   return file;
