@@ -21,7 +21,7 @@ require_packages() {
   if [ ! -f /tmp/.velmora-apt-updated ]; then
     $sudo apt-get update -qq && touch /tmp/.velmora-apt-updated
   fi
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
 }
 
 # Configures (once) and builds a CMake tree: build_tree DIR [cmake options...]
