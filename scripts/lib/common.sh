@@ -18,10 +18,15 @@ require_packages() {
   echo "installing: ${missing[*]}"
   local sudo=""
   [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  # The package lists may be missing or old on a new machine: update them once, and again
+  # if an install still fails.
   if [ ! -f /tmp/.velmora-apt-updated ]; then
     $sudo apt-get update -qq && touch /tmp/.velmora-apt-updated
   fi
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
+  if ! DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null; then
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
+  fi
 }
 
 # Configures (once) and builds a CMake tree: build_tree DIR [cmake options...]
