@@ -99,27 +99,6 @@ void Handle(Painter& p, double x, double y) {
 
 void Seam(Painter& p, Point a, Point b) { p.StrokeLine(a, b, 2, kOutline); }
 
-// Moves the drawing so that its bounding box is centred in the picture.
-Painter Centred(const Painter& src) {
-  int x0 = src.width(), y0 = src.height(), x1 = -1, y1 = -1;
-  for (int y = 0; y < src.height(); ++y)
-    for (int x = 0; x < src.width(); ++x)
-      if (!(src.at(x, y) == kWhite)) {
-        x0 = std::min(x0, x); x1 = std::max(x1, x);
-        y0 = std::min(y0, y); y1 = std::max(y1, y);
-      }
-  Painter out(src.width(), src.height());
-  if (x1 < 0) return out;
-  const int dx = (src.width() - (x1 - x0 + 1)) / 2 - x0;
-  const int dy = (src.height() - (y1 - y0 + 1)) / 2 - y0;
-  for (int y = y0; y <= y1; ++y)
-    for (int x = x0; x <= x1; ++x) {
-      const Rgb c = src.at(x, y);
-      if (!(c == kWhite)) out.Set(x + dx, y + dy, c);
-    }
-  return out;
-}
-
 // A five-pointed star centred on (cx, cy).
 std::vector<Point> Star(double cx, double cy, double outer, double inner) {
   std::vector<Point> pts;

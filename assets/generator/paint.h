@@ -32,4 +32,7 @@ class Painter {
  private:
   int width_, height_; std::vector<Rgb> pixels_;
 };
+// The drawing moved so that its bounding box (everything not pure white) is centred in the
+// picture: stamps print centred on the pointer.
+Painter Centred(const Painter& src);
 }  // namespace velmora::art
