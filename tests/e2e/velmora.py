@@ -39,13 +39,38 @@ class Velmora:
 
     def wait_shown(self, expected, timeout=90):
         """Until the full-screen window is up and shows `expected` (its first paint is done)."""
+        last = {}
+
         def shown():
             if self.process.poll() is not None:
                 raise AssertionError("velmora.exe ended early with status %s" % self.process.returncode)
-            w = self.display.window_named("Velmora")
-            return w if w and (w.x, w.y, w.width, w.height) == (0, 0, expected.width, expected.height) \
-                and self.display.screenshot() == expected else None
-        self.window = wait_for(shown, "the frozen screen to show", timeout, interval=0.3)
+            stack = self.display.windows()
+            w = next((v for v in stack if v.name == "Velmora"), None)
+            last["window"] = w
+            if not w or (w.x, w.y, w.width, w.height) != (0, 0, expected.width, expected.height):
+                return None
+            # Wine's own tray window, which stands in for a taskbar here, belongs to another
+            # process and may be mapped just after ours; with no window manager it would then
+            # stay above the full-screen window for good. Put it back behind, as a taskbar is
+            # behind a full-screen window.
+            if any(v.name == WINE_TRAY for v in stack[:stack.index(w)]):
+                print("note: Wine's tray window was mapped above the program's; put it behind", flush=True)
+                self.display.raise_window(w)
+                return None
+            last["screen"] = self.display.screenshot()
+            return w if last["screen"] == expected else None
+        try:
+            self.window = wait_for(shown, "the frozen screen to show", timeout, interval=0.3)
+        except Timeout as timeout_error:
+            # Say what was seen instead, and keep it for a look.
+            detail = "window %r" % (last.get("window"),)
+            if "screen" in last:
+                seen = os.path.join(self.run_dir, "not-frozen-screen.ppm")
+                with open(seen, "wb") as f:
+                    f.write(last["screen"].to_ppm())
+                detail += "; first differing pixels %r; screen kept in %s" % (
+                    last["screen"].differing_pixels(expected, 5), seen)
+            raise Timeout("%s (%s)" % (timeout_error, detail))
         return self.window
 
     def wait_exit(self, timeout=30):
