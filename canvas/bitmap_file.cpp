@@ -97,16 +97,18 @@ ByteBuffer EncodeBitmap(const Image& image, std::int32_t requestedWidth, std::in
     AppendU32(out, static_cast<std::uint32_t>(imageBytes));
     for (int i = 0; i < 4; ++i) AppendU32(out, 0);  // resolutions, colours used, important colours
 
-    out.resize(kBitmapHeadersSize + imageBytes, 0);
-    std::uint8_t* dst = out.data() + kBitmapHeadersSize;
-    for (std::int64_t y = height - 1; y >= 0; --y, dst += *stride) {  // bottom row first
-      const Pixel* row = picture.Row(static_cast<std::int32_t>(y));
-      std::uint8_t* d = dst;
+    // Rows are packed into a small buffer that stays in cache and appended to the reserved
+    // file, so the large buffer is written once instead of being zeroed first.
+    ByteBuffer row(*stride, 0);
+    for (std::int64_t y = height - 1; y >= 0; --y) {  // bottom row first
+      const Pixel* src = picture.Row(static_cast<std::int32_t>(y));
+      std::uint8_t* d = row.data();
       for (std::int64_t x = 0; x < width; ++x, d += 3) {
-        d[0] = Byte(row[x], 0);
-        d[1] = Byte(row[x], 8);
-        d[2] = Byte(row[x], 16);
+        d[0] = Byte(src[x], 0);
+        d[1] = Byte(src[x], 8);
+        d[2] = Byte(src[x], 16);
       }
+      out.insert(out.end(), row.begin(), row.end());
     }
     return out;
   } catch (const std::bad_alloc&) {
