@@ -15,38 +15,10 @@ work="$VELMORA_ROOT/build/e2e"
 rm -rf "$work"
 mkdir -p "$work"
 
-xvfb_pid=""
-cleanup() {
-  # Everything this stage started: the program and Wine's services, then the display.
-  if [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ]; then
-    wineserver -k >/dev/null 2>&1 || true
-    wineserver -w >/dev/null 2>&1 || true
-  fi
-  if [ -n "$xvfb_pid" ]; then
-    kill "$xvfb_pid" 2>/dev/null || true
-    wait "$xvfb_pid" 2>/dev/null || true
-  fi
-}
-trap cleanup EXIT
-
-# A free display number: no lock file and no socket.
-display_number=""
-for n in $(seq 90 140); do
-  if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
-    display_number=$n
-    break
-  fi
-done
-[ -n "$display_number" ] || { echo "no free X display number"; exit 1; }
-# -noreset keeps the root picture when the last client disconnects.
-Xvfb ":$display_number" -screen 0 1920x1080x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-export DISPLAY=":$display_number"
-for _ in $(seq 1 100); do
-  xdpyinfo >/dev/null 2>&1 && break
-  kill -0 "$xvfb_pid" 2>/dev/null || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
-  sleep 0.1
-done
+source scripts/lib/xvfb_session.sh
+# Everything this stage started: the program and Wine's services, then the display.
+trap stop_session EXIT
+start_xvfb 1920x1080 "$work"
 
 # The locales the program is run under, compiled privately so the system's are left alone.
 export LOCPATH="$work/locales"

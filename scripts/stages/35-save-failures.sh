@@ -17,7 +17,7 @@ for m in $(awk -v w="$work/" 'index($2, w) == 1 { print $2 }' /proc/mounts | sor
 rm -rf "$work"
 mkdir -p "$work"
 
-source tests/win32_handles/xvfb_session.sh
+source scripts/lib/xvfb_session.sh
 cleanup() {
   stop_session
   for m in $(awk -v w="$work/" 'index($2, w) == 1 { print $2 }' /proc/mounts | sort -r); do umount "$m" || true; done

@@ -13,7 +13,7 @@ work="$VELMORA_ROOT/build/hardening-win/handles"
 rm -rf "$work"
 mkdir -p "$work"
 
-source tests/win32_handles/xvfb_session.sh
+source scripts/lib/xvfb_session.sh
 trap stop_session EXIT
 start_xvfb 640x480 "$work"
 prepare_wine_prefix "$VELMORA_ROOT/build/hardening-win/wineprefix"

@@ -1,6 +1,7 @@
-# Sourced by the Wine stages of the hardening tests: start_xvfb WIDTHxHEIGHT LOGDIR starts a
-# virtual X display on a free number and exports DISPLAY; stop_session ends Wine's services of
-# WINEPREFIX and that display. Both only touch what this shell started.
+# Sourced by the stages that run Wine on a virtual display. start_xvfb WIDTHxHEIGHT LOGDIR
+# starts Xvfb on a free display number (-noreset keeps the root picture when the last client
+# leaves) and exports DISPLAY; stop_session ends Wine's services of WINEPREFIX and that display.
+# Both only touch what this shell started.
 # shellcheck shell=bash
 
 xvfb_pid=""
