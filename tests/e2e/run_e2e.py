@@ -259,6 +259,16 @@ def case_exit_from_canvas_menu(run):
     check(status == 0, "exit status %r after 退出" % status)
 
 
+def print_wine_log_tail(run):
+    """What Wine printed for the program so far (crashes and errors still show with WINEDEBUG=-all)."""
+    path = os.path.join(run.dir, "wine.log")
+    if os.path.exists(path):
+        with open(path, "rb") as f:
+            lines = f.read().decode("utf-8", "replace").splitlines()[-10:]
+        for line in lines:
+            print("wine: " + line[:300])
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--display", required=True)
@@ -285,6 +295,7 @@ def main():
         ]),
     ]
     passed = failed = 0
+    failures = []
     for name, env, cases in runs:
         run = Run(args, display, name, env)
         try:
@@ -294,12 +305,17 @@ def main():
                     case(run)
                     passed += 1
                     print("PASS %s (%.1f s)" % (case.__name__[5:], time.monotonic() - started), flush=True)
-                except Exception:
+                except Exception as error:
                     failed += 1
+                    failures.append("%s/%s: %s: %s" % (name, case.__name__[5:], type(error).__name__, error))
                     print("FAIL %s" % case.__name__[5:], flush=True)
                     traceback.print_exc(file=sys.stdout)
+                    print_wine_log_tail(run)
         finally:
             run.program.stop()
+    # The failures again, short, since later cases of a run often fail after the first.
+    for failure in failures:
+        print("failed: " + failure)
     print("%d passed, %d failed" % (passed, failed))
     return 0 if failed == 0 else 1
 

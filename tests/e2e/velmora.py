@@ -50,10 +50,15 @@ class Velmora:
             if not w or (w.x, w.y, w.width, w.height) != (0, 0, expected.width, expected.height):
                 return None
             # Wine's own tray window, which stands in for a taskbar here, belongs to another
-            # process and may be mapped just after ours; with no window manager it would then
-            # stay above the full-screen window for good. Put it back behind, as a taskbar is
-            # behind a full-screen window.
-            if any(v.name == WINE_TRAY for v in stack[:stack.index(w)]):
+            # process and is mapped when the program adds its icon, at its own pace: on a busy
+            # machine well after the program's window. With no window manager it would then
+            # stay above the full-screen window for good. So wait until it is there, and put
+            # it back behind, as a taskbar is behind a full-screen window.
+            above = stack[:stack.index(w)]
+            last["tray"] = next((v for v in stack if v.name == WINE_TRAY), None)
+            if last["tray"] is None:
+                return None
+            if any(v.id == last["tray"].id for v in above):
                 print("note: Wine's tray window was mapped above the program's; put it behind", flush=True)
                 self.display.raise_window(w)
                 return None
@@ -63,7 +68,7 @@ class Velmora:
             self.window = wait_for(shown, "the frozen screen to show", timeout, interval=0.3)
         except Timeout as timeout_error:
             # Say what was seen instead, and keep it for a look.
-            detail = "window %r" % (last.get("window"),)
+            detail = "window %r, Wine's tray window %r" % (last.get("window"), last.get("tray"))
             if "screen" in last:
                 seen = os.path.join(self.run_dir, "not-frozen-screen.ppm")
                 with open(seen, "wb") as f:
@@ -93,13 +98,21 @@ class Velmora:
         return wait_for(lambda: self.display.window_at(x + 3, y + 3), "the canvas menu at (%d, %d)" % (x + 3, y + 3))
 
     def choose(self, x, y, item, subitem=None):
-        """Opens the canvas menu over (x, y) and chooses an item by keyboard."""
+        """Opens the canvas menu over (x, y) and chooses an item by keyboard. For a tool choice,
+        which leaves the canvas as it was, also waits until the program has painted the canvas
+        again where the menus were: a closed menu's X window is gone before that paint, and a
+        screenshot taken in between shows what the menu left behind."""
+        keeps_canvas = item in SUBMENUS and subitem != "clear all"
+        before = self.display.screenshot() if keeps_canvas else None
         menu = self.open_canvas_menu(x, y)
         keys = ["Down"] * (CANVAS_MENU.index(item) + 1)
         if subitem is not None:
             keys += ["Right"] + ["Down"] * SUBMENUS[item].index(subitem)
         self.display.keys(*keys, "Return")
         self.display.wait_window_gone(menu)
+        if keeps_canvas:
+            wait_for(lambda: self.display.screenshot() == before,
+                     "the canvas painted again after choosing %s / %s" % (item, subitem), 15, interval=0.2)
 
     # Message boxes.
     def close_box(self, box):
