@@ -2,6 +2,8 @@
 // and where each picture is drawn relative to its hot spot.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "assets/embedded_assets.h"
 #include "asset_file_reading.h"
 #include "canvas/cursor_file.h"
@@ -16,6 +18,8 @@ struct CursorCase {
   int hotX, hotY;
   std::uint32_t imageLength;
 };
+
+void PrintTo(const CursorCase& c, std::ostream* os) { *os << c.name; }
 
 const CursorCase kCursors[] = {
     {"pen.cur", 4286, 32, 0, 0, 4264},

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,9 @@ struct StampCase {
   int disposal, delay;
   std::size_t bytesAfterTrailer;
 };
+
+// The file name is enough to tell a case in test listings; the default prints raw bytes.
+void PrintTo(const StampCase& c, std::ostream* os) { *os << c.name; }
 
 std::vector<StampCase> AllStamps() {
   std::vector<StampCase> cases;

@@ -20,7 +20,10 @@ class RecordingTarget : public PointerTarget {
  private:
   void Add(const char* what, std::initializer_list<std::int32_t> values) {
     std::string s = what;
-    for (auto v : values) s += " " + std::to_string(v);
+    for (auto v : values) {
+      s += ' ';
+      s += std::to_string(v);
+    }
     log.push_back(s);
   }
 };
