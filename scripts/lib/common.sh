@@ -18,15 +18,25 @@ require_packages() {
   echo "installing: ${missing[*]}"
   local sudo=""
   [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  # The package lists may be missing or old on a new machine: update them once, and again
-  # if an install still fails.
+  # The package lists may be missing or old on a new machine: update them once. A download
+  # can fail for a moment and another apt may hold the lock on a machine that has just
+  # started, so an install that fails is tried again, after a pause and a new update.
+  local apt=(apt-get -o DPkg::Lock::Timeout=300)
   if [ ! -f /tmp/.velmora-apt-updated ]; then
-    $sudo apt-get update -qq && touch /tmp/.velmora-apt-updated
+    $sudo "${apt[@]}" update -qq && touch /tmp/.velmora-apt-updated
   fi
-  if ! DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null; then
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
-  fi
+  local attempt
+  for attempt in 1 2 3; do
+    if DEBIAN_FRONTEND=noninteractive $sudo "${apt[@]}" install -y -qq "${missing[@]}" >/dev/null; then
+      return 0
+    fi
+    [ "$attempt" -eq 3 ] && break
+    echo "installing failed (attempt $attempt); trying again"
+    sleep $((attempt * 15))
+    $sudo "${apt[@]}" update -qq || true
+  done
+  echo "could not install: ${missing[*]}"
+  return 1
 }
 
 # Configures (once) and builds a CMake tree: build_tree DIR [cmake options...]
