@@ -7,12 +7,7 @@ set -euo pipefail
 source "$(dirname "$0")/lib/common.sh"
 require_packages cmake ninja-build g++ imagemagick
 cd "$VELMORA_ROOT"
-if [ ! -f build/assets/build.ninja ]; then
-  cmake -S . -B build/assets -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELMORA_ASSET_TOOLS=ON >/dev/null
-else
-  cmake -S . -B build/assets -DVELMORA_ASSET_TOOLS=ON >/dev/null
-fi
-cmake --build build/assets -j "$VELMORA_JOBS" --target velmora_assets
+build_asset_generator
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 build/assets/assets/generator/velmora_assets "$work" --contact-sheet "$work/sheet.ppm"

@@ -49,6 +49,18 @@ build_tree() {
   cmake --build "$dir" -j "$VELMORA_JOBS"
 }
 
+# Configures and builds the asset generator (build/assets/assets/generator/velmora_assets).
+# An existing tree is configured again so that the generator's option is on in it.
+build_asset_generator() {
+  local dir="$VELMORA_ROOT/build/assets"
+  if [ ! -f "$dir/build.ninja" ]; then
+    cmake -S "$VELMORA_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELMORA_ASSET_TOOLS=ON >/dev/null
+  else
+    cmake -S "$VELMORA_ROOT" -B "$dir" -DVELMORA_ASSET_TOOLS=ON >/dev/null
+  fi
+  cmake --build "$dir" -j "$VELMORA_JOBS" --target velmora_assets
+}
+
 # A Wine prefix of our own, made once per folder.
 prepare_wine_prefix() {
   export WINEPREFIX="$1"
@@ -59,4 +71,11 @@ prepare_wine_prefix() {
     wineboot -i >/dev/null 2>&1 || true
     wineserver -w || true
   fi
+}
+
+# Without a window manager Wine waits two seconds for each hidden window to be withdrawn;
+# unmanaged windows need no such wait. For WINEPREFIX.
+unmanaged_wine_windows() {
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+  wineserver -w
 }

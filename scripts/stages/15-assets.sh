@@ -5,10 +5,5 @@ set -euo pipefail
 source "$(dirname "$0")/../lib/common.sh"
 require_packages cmake ninja-build g++
 cd "$VELMORA_ROOT"
-if [ ! -f build/assets/build.ninja ]; then
-  cmake -S . -B build/assets -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELMORA_ASSET_TOOLS=ON >/dev/null
-else
-  cmake -S . -B build/assets -DVELMORA_ASSET_TOOLS=ON >/dev/null
-fi
-cmake --build build/assets -j "$VELMORA_JOBS" --target velmora_assets
+build_asset_generator
 ctest --test-dir build/assets/assets/generator --output-on-failure

@@ -12,15 +12,20 @@ cd "$VELMORA_ROOT"
 
 build_tree build/hardening-win -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
 work="$VELMORA_ROOT/build/hardening-win/save-failures"
+# The mounts below the work folder, deepest first.
+unmount_work() {
+  local m
+  for m in $(awk -v w="$work/" 'index($2, w) == 1 { print $2 }' /proc/mounts | sort -r); do umount "$m" || true; done
+}
 # Mounts left by an interrupted run go first.
-for m in $(awk -v w="$work/" 'index($2, w) == 1 { print $2 }' /proc/mounts | sort -r); do umount "$m" || true; done
+unmount_work
 rm -rf "$work"
 mkdir -p "$work"
 
 source scripts/lib/xvfb_session.sh
 cleanup() {
   stop_session
-  for m in $(awk -v w="$work/" 'index($2, w) == 1 { print $2 }' /proc/mounts | sort -r); do umount "$m" || true; done
+  unmount_work
 }
 trap cleanup EXIT
 start_xvfb 800x600 "$work"
@@ -31,8 +36,7 @@ mkdir -p "$LOCPATH"
 localedef -i zh_CN -f UTF-8 "$LOCPATH/zh_CN.UTF-8" 2>/dev/null || true
 
 prepare_wine_prefix "$VELMORA_ROOT/build/hardening-win/wineprefix"
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-wineserver -w
+unmanaged_wine_windows
 
 python3 tests/e2e_failures/run_save_failures.py --display "$DISPLAY" \
   --exe "$VELMORA_ROOT/build/hardening-win/platform/win32/velmora.exe" \

@@ -17,10 +17,7 @@ source scripts/lib/xvfb_session.sh
 trap stop_session EXIT
 start_xvfb 640x480 "$work"
 prepare_wine_prefix "$VELMORA_ROOT/build/hardening-win/wineprefix"
-# Without a window manager Wine waits two seconds for each hidden window to be withdrawn;
-# unmanaged windows need no such wait.
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-wineserver -w
+unmanaged_wine_windows
 wine build/hardening-win/tests/win32_handles/velmora_win32_handles.exe "${HANDLE_REPEATS:-1000}"
 # The soak of the portable program, as the Windows compiler built it.
 wine build/hardening-win/tests/soak/velmora_soak.exe

@@ -8,13 +8,11 @@ source "$(dirname "$0")/../lib/common.sh"
 require_packages cmake ninja-build clang-14 libclang-rt-14-dev
 cd "$VELMORA_ROOT"
 
-seconds="${FUZZ_SECONDS:-10}"
-# Configured every time: a target joins as soon as its parser's files exist.
-cmake -S tests/fuzz -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++-14 >/dev/null
-cmake --build build/fuzz -j "$VELMORA_JOBS"
+source scripts/lib/fuzz.sh
 
-export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:allocator_may_return_null=1"
-export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+seconds="${FUZZ_SECONDS:-10}"
+configure_fuzz_tree
+cmake --build build/fuzz -j "$VELMORA_JOBS"
 
 # target name → the folder of tests/regression that holds the inputs it once crashed on
 declare -A regression=([decode_bitmap]=bitmap [cursor_file]=cursor [gif]=gif [icon_choice]=icon)
@@ -42,8 +40,8 @@ for target in decode_bitmap cursor_file gif icon_choice; do
     failed=1
     continue
   fi
-  if ! "$binary" -max_total_time="$seconds" -rss_limit_mb=2048 -max_len=65536 -timeout=10 -print_final_stats=1 \
-      -artifact_prefix="$artifacts" "$work" "$corpus" >"$log" 2>&1; then
+  if ! "$binary" -max_total_time="$seconds" "${fuzz_run_flags[@]}" -artifact_prefix="$artifacts" "$work" "$corpus" \
+      >"$log" 2>&1; then
     echo "fuzz_$target: FAILED"; tail -n 60 "$log"
     failed=1
     continue
