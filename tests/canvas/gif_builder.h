@@ -147,6 +147,18 @@ struct GifImage {
   int minCodeSize = 8;
 };
 
+// An image placed at the screen's top-left corner that uses the global table.
+inline GifImage TopLeftImage(int width, int height, std::vector<std::uint8_t> indices, bool interlaced = false,
+                             int minCodeSize = 8) {
+  GifImage image;
+  image.width = static_cast<std::uint16_t>(width);
+  image.height = static_cast<std::uint16_t>(height);
+  image.indices = std::move(indices);
+  image.interlaced = interlaced;
+  image.minCodeSize = minCodeSize;
+  return image;
+}
+
 class GifBuilder {
  public:
   // `globalTable` as 0x00RRGGBB colours; empty for none. Its size is rounded up to a power of two.

@@ -9,9 +9,9 @@ namespace {
 using testing::CodeStream;
 using testing::DistinctPalette;
 using testing::GifBuilder;
-using testing::GifImage;
 using testing::PatternIndices;
 using testing::SimpleGif;
+using testing::TopLeftImage;
 
 // The image's indices without the row padding.
 std::vector<std::uint8_t> Unpadded(const Picture& p) {
@@ -19,16 +19,6 @@ std::vector<std::uint8_t> Unpadded(const Picture& p) {
   for (int y = 0; y < p.imageHeight; ++y)
     out.insert(out.end(), p.indices.begin() + y * p.rowBytes, p.indices.begin() + y * p.rowBytes + p.imageWidth);
   return out;
-}
-
-GifImage Image(int w, int h, std::vector<std::uint8_t> indices, bool interlaced = false, int minCodeSize = 8) {
-  GifImage image;
-  image.width = static_cast<std::uint16_t>(w);
-  image.height = static_cast<std::uint16_t>(h);
-  image.indices = std::move(indices);
-  image.interlaced = interlaced;
-  image.minCodeSize = minCodeSize;
-  return image;
 }
 
 TEST(GifDecoder, DecodesIndicesPaletteAndPaddedRows) {
@@ -68,9 +58,9 @@ TEST(GifDecoder, SeveralImagesGiveTheFirstOnly) {
   auto first = PatternIndices(6, 4, 256, 1), second = PatternIndices(6, 4, 256, 2);
   auto bytes = GifBuilder(6, 4, DistinctPalette())
                    .GraphicControl()
-                   .Image(Image(6, 4, first))
+                   .Image(TopLeftImage(6, 4, first))
                    .GraphicControl()
-                   .Image(Image(6, 4, second))
+                   .Image(TopLeftImage(6, 4, second))
                    .Trailer()
                    .bytes();
   auto p = DecodeGif(bytes);
@@ -80,7 +70,7 @@ TEST(GifDecoder, SeveralImagesGiveTheFirstOnly) {
 
 TEST(GifDecoder, TransparentIndexKeepsItsPaletteColour) {
   for (std::uint32_t colour : {0xFFFFFFu, 0x000000u}) {
-    auto bytes = GifBuilder(2, 1, {0x123456, colour}).GraphicControl(1).Image(Image(2, 1, {1, 0}, false, 2)).Trailer().bytes();
+    auto bytes = GifBuilder(2, 1, {0x123456, colour}).GraphicControl(1).Image(TopLeftImage(2, 1, {1, 0}, false, 2)).Trailer().bytes();
     auto p = DecodeGif(bytes);
     ASSERT_TRUE(p);
     EXPECT_EQ(p->palette[p->indices[0]], colour);
@@ -96,7 +86,7 @@ TEST(GifDecoder, SkipsEveryExtensionKindAndAcceptsGif87a) {
                    .PlainText()
                    .GraphicControl(3, 10)
                    .Raw({0x00})  // a stray padding byte between blocks
-                   .Image(Image(9, 9, indices, false, 4))
+                   .Image(TopLeftImage(9, 9, indices, false, 4))
                    .bytes();  // and no trailer
   auto p = DecodeGif(bytes);
   ASSERT_TRUE(p);
@@ -104,7 +94,7 @@ TEST(GifDecoder, SkipsEveryExtensionKindAndAcceptsGif87a) {
 }
 
 TEST(GifDecoder, LocalTableReplacesTheGlobalOneAndMissingEntriesAreBlack) {
-  auto image = Image(3, 1, {0, 1, 7}, false, 3);
+  auto image = TopLeftImage(3, 1, {0, 1, 7}, false, 3);
   image.localTable = {0xAA0000, 0x00BB00};  // two entries: index 7 lies beyond them
   auto p = DecodeGif(GifBuilder(3, 1, DistinctPalette()).Image(image).Trailer().bytes());
   ASSERT_TRUE(p);
@@ -114,7 +104,7 @@ TEST(GifDecoder, LocalTableReplacesTheGlobalOneAndMissingEntriesAreBlack) {
   EXPECT_EQ(p->palette[255], 0u);
 
   // Without any colour table every index is black.
-  auto bare = DecodeGif(GifBuilder(3, 1, {}).Image(Image(3, 1, {0, 1, 7}, false, 3)).Trailer().bytes());
+  auto bare = DecodeGif(GifBuilder(3, 1, {}).Image(TopLeftImage(3, 1, {0, 1, 7}, false, 3)).Trailer().bytes());
   ASSERT_TRUE(bare);
   EXPECT_EQ(bare->palette[7], 0u);
 }
@@ -125,7 +115,7 @@ TEST(GifDecoder, LongStreamsClearAndFullDictionariesKeepDecoding) {
   for (auto& v : indices) v = static_cast<std::uint8_t>(v * 151 + (&v - indices.data()) % 13);
   for (bool clearWhenFull : {true, false}) {
     SCOPED_TRACE(clearWhenFull);
-    auto image = Image(200, 200, indices);
+    auto image = TopLeftImage(200, 200, indices);
     auto bytes = GifBuilder(200, 200, DistinctPalette())
                      .Descriptor(image)
                      .Raw({8})
@@ -140,7 +130,7 @@ TEST(GifDecoder, LongStreamsClearAndFullDictionariesKeepDecoding) {
 
 TEST(GifDecoder, ImageSmallerOrLargerThanTheScreenKeepsItsOwnSize) {
   auto small = PatternIndices(3, 2, 256);
-  auto p = DecodeGif(GifBuilder(10, 10, DistinctPalette()).Image(Image(3, 2, small)).Trailer().bytes());
+  auto p = DecodeGif(GifBuilder(10, 10, DistinctPalette()).Image(TopLeftImage(3, 2, small)).Trailer().bytes());
   ASSERT_TRUE(p);
   EXPECT_EQ(p->width, 10);
   EXPECT_EQ(p->imageWidth, 3);
@@ -189,7 +179,7 @@ struct HostileCase {
 ByteBuffer WithCodes(int w, int h, int minCodeSize, ByteBuffer codes, int screenW = -1, int screenH = -1) {
   return GifBuilder(static_cast<std::uint16_t>(screenW < 0 ? w : screenW), static_cast<std::uint16_t>(screenH < 0 ? h : screenH),
                     DistinctPalette())
-      .ImageWithCodes(Image(w, h, {}), static_cast<std::uint8_t>(minCodeSize), codes)
+      .ImageWithCodes(TopLeftImage(w, h, {}), static_cast<std::uint8_t>(minCodeSize), codes)
       .Trailer()
       .bytes();
 }
@@ -240,7 +230,7 @@ std::vector<HostileCase> HostileCases() {
   cases.push_back({"image placed outside the screen",
                    GifBuilder(4, 4, DistinctPalette())
                        .Image([] {
-                         auto i = Image(4, 4, PatternIndices(4, 4, 256));
+                         auto i = TopLeftImage(4, 4, PatternIndices(4, 4, 256));
                          i.left = 60000;
                          i.top = 60000;
                          return i;

@@ -32,12 +32,7 @@ inline std::vector<std::uint8_t> PatternIndices(int width, int height, int colou
 // A one-image GIF89a whose image covers the whole screen.
 inline ByteBuffer SimpleGif(int width, int height, const std::vector<std::uint8_t>& indices,
                             const std::vector<std::uint32_t>& palette, bool interlaced = false, int minCodeSize = 8) {
-  GifImage image;
-  image.width = static_cast<std::uint16_t>(width);
-  image.height = static_cast<std::uint16_t>(height);
-  image.indices = indices;
-  image.interlaced = interlaced;
-  image.minCodeSize = minCodeSize;
+  const GifImage image = TopLeftImage(width, height, indices, interlaced, minCodeSize);
   return GifBuilder(image.width, image.height, palette).GraphicControl().Image(image).Trailer().bytes();
 }
 

@@ -18,6 +18,7 @@ namespace {
 
 using testing::GifBuilder;
 using testing::GifImage;
+using testing::TopLeftImage;
 
 std::vector<std::uint32_t> FourColours() { return {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF}; }
 
@@ -29,14 +30,8 @@ std::vector<std::uint8_t> Pattern(int width, int height, int colours) {
 
 ByteBuffer OneImage(int width, int height, bool interlaced, std::vector<std::uint8_t> indices,
                     std::vector<std::uint32_t> table = FourColours(), int minCodeSize = 2) {
-  GifImage image;
-  image.width = static_cast<std::uint16_t>(width);
-  image.height = static_cast<std::uint16_t>(height);
-  image.indices = std::move(indices);
-  image.interlaced = interlaced;
-  image.minCodeSize = minCodeSize;
   return GifBuilder(static_cast<std::uint16_t>(width), static_cast<std::uint16_t>(height), std::move(table))
-      .Image(image)
+      .Image(TopLeftImage(width, height, std::move(indices), interlaced, minCodeSize))
       .Trailer()
       .bytes();
 }
@@ -82,11 +77,7 @@ TEST(HostileGif, IndicesBeyondTheColourTableDrawWithoutHarm) {
 // size byte says; bytes after the end code or after the image are never read.
 TEST(HostileGif, LyingSizesAndTrailingBytesDoNotChangeThePicture) {
   const auto indices = Pattern(6, 4, 4);
-  GifImage image;
-  image.width = 6;
-  image.height = 4;
-  image.indices = indices;
-  image.minCodeSize = 2;
+  const GifImage image = TopLeftImage(6, 4, indices, false, 2);
   const auto reference = DecodeGif(OneImage(6, 4, false, indices));
   ASSERT_TRUE(reference);
 
@@ -114,11 +105,7 @@ TEST(HostileGif, LyingSizesAndTrailingBytesDoNotChangeThePicture) {
 // A 65535 × 65535 logical screen holding a 1 × 1 image, drawn so that only its far corner, or
 // nothing, falls on a small canvas.
 TEST(HostileGif, HugePictureDrawnAtTheCanvasEdgesPaintsOnlyWhatFallsOnIt) {
-  GifImage image;
-  image.width = 1;
-  image.height = 1;
-  image.indices = {1};
-  image.minCodeSize = 2;
+  const GifImage image = TopLeftImage(1, 1, {1}, false, 2);
   const ByteBuffer bytes = GifBuilder(65535, 65535, FourColours()).Image(image).Trailer().bytes();
   PictureTable table;
   const PictureHandle handle = table.LoadPicture(bytes);
