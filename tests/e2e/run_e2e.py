@@ -12,8 +12,8 @@ import re
 import subprocess
 import sys
 import time
-import traceback
 
+from case_runner import CaseRunner
 from desktop import Display, wait_for
 from gif import read_gif
 from pictures import pattern, read_bmp
@@ -259,16 +259,6 @@ def case_exit_from_canvas_menu(run):
     check(status == 0, "exit status %r after 退出" % status)
 
 
-def print_wine_log_tail(run):
-    """What Wine printed for the program so far (crashes and errors still show with WINEDEBUG=-all)."""
-    path = os.path.join(run.dir, "wine.log")
-    if os.path.exists(path):
-        with open(path, "rb") as f:
-            lines = f.read().decode("utf-8", "replace").splitlines()[-10:]
-        for line in lines:
-            print("wine: " + line[:300])
-
-
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--display", required=True)
@@ -294,30 +284,16 @@ def main():
             case_saving_in_another_locale, case_exit_from_canvas_menu,
         ]),
     ]
-    passed = failed = 0
-    failures = []
+    runner = CaseRunner()
     for name, env, cases in runs:
         run = Run(args, display, name, env)
         try:
             for case in cases:
-                started = time.monotonic()
-                try:
-                    case(run)
-                    passed += 1
-                    print("PASS %s (%.1f s)" % (case.__name__[5:], time.monotonic() - started), flush=True)
-                except Exception as error:
-                    failed += 1
-                    failures.append("%s/%s: %s: %s" % (name, case.__name__[5:], type(error).__name__, error))
-                    print("FAIL %s" % case.__name__[5:], flush=True)
-                    traceback.print_exc(file=sys.stdout)
-                    print_wine_log_tail(run)
+                runner.run(case.__name__[5:], lambda: case(run), group=name,
+                           after_failure=run.program.print_log_tail)
         finally:
             run.program.stop()
-    # The failures again, short, since later cases of a run often fail after the first.
-    for failure in failures:
-        print("failed: " + failure)
-    print("%d passed, %d failed" % (passed, failed))
-    return 0 if failed == 0 else 1
+    return runner.finish()
 
 
 if __name__ == "__main__":

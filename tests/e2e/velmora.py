@@ -31,11 +31,27 @@ class Velmora:
         self.window = None
 
     def start(self):
+        """Copies the program into the run folder and starts it there."""
         os.makedirs(self.run_dir, exist_ok=True)
         shutil.copy(self.exe, os.path.join(self.run_dir, "velmora.exe"))
+        self.launch("velmora.exe")
+
+    def launch(self, program_file):
+        """Starts program_file (a path, or a name in the run folder) from the run folder, with
+        Wine's output in the run folder's wine.log."""
+        os.makedirs(self.run_dir, exist_ok=True)
         self.log = open(os.path.join(self.run_dir, "wine.log"), "wb")
-        self.process = subprocess.Popen(["wine", "velmora.exe"], cwd=self.run_dir, env=self.env,
+        self.process = subprocess.Popen(["wine", program_file], cwd=self.run_dir, env=self.env,
                                         stdout=self.log, stderr=subprocess.STDOUT)
+
+    def print_log_tail(self, count=10):
+        """What Wine printed for the program so far (crashes and errors still show with WINEDEBUG=-all)."""
+        path = os.path.join(self.run_dir, "wine.log")
+        if os.path.exists(path):
+            with open(path, "rb") as f:
+                lines = f.read().decode("utf-8", "replace").splitlines()[-count:]
+            for line in lines:
+                print("wine: " + line[:300])
 
     def wait_shown(self, expected, timeout=90):
         """Until the full-screen window is up and shows `expected` (its first paint is done)."""

@@ -9,16 +9,16 @@ Usage: run_save_failures.py --display :N --exe velmora.exe --holder hold_file.ex
 Needs root (mount). Wine's prefix comes from WINEPREFIX. Prints one line per case."""
 
 import argparse
-import glob
+import contextlib
 import os
 import shutil
 import subprocess
 import sys
 import time
-import traceback
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
 
+from case_runner import CaseRunner  # noqa: E402
 from desktop import Display, wait_for  # noqa: E402
 from pictures import pattern, read_bmp  # noqa: E402
 from run_e2e import time_stamp_text  # noqa: E402
@@ -55,6 +55,19 @@ def umount(path):
     subprocess.run(["umount", "-l", path], check=False, stdout=subprocess.PIPE, stderr=subprocess.PIPE)
 
 
+@contextlib.contextmanager
+def mounted(case, *mount_args):
+    """A file system mounted on the case's folder while the block runs; the program, if still
+    running, is stopped before the unmount."""
+    mount(*mount_args)
+    try:
+        yield
+    finally:
+        if case.program:
+            case.program.stop()
+        umount(case.folder)
+
+
 class Case:
     """One program run in a folder of its own, with earlier pictures planted under every name
     a save could take."""
@@ -63,6 +76,7 @@ class Case:
         self.args, self.display, self.name = args, display, name
         self.folder = os.path.join(args.work, name)
         self.planted = {}
+        self.program = None
 
     def prepare_folder(self):
         os.makedirs(self.folder, exist_ok=True)
@@ -82,16 +96,13 @@ class Case:
         return sorted(os.listdir(self.folder))
 
     def start_program(self):
-        # The program's own log goes outside its folder, which may be read-only.
-        log_dir = os.path.join(self.args.work, self.name + "-log")
-        self.program = Velmora(self.display, os.path.join(self.folder, "velmora.exe"), log_dir, self.args.env)
-        self.program.run_dir = log_dir
-        os.makedirs(log_dir, exist_ok=True)
+        """Starts the program installed in the case's folder. It runs from a folder of its own,
+        which keeps Wine's log out of the case's folder, which may be read-only."""
+        program_file = os.path.join(self.folder, "velmora.exe")
+        self.program = Velmora(self.display, program_file, os.path.join(self.args.work, self.name + "-log"),
+                               self.args.env)
         expected = self.display.screenshot()
-        self.program.log = open(os.path.join(log_dir, "wine.log"), "wb")
-        self.program.process = subprocess.Popen(["wine", os.path.join(self.folder, "velmora.exe")], cwd=log_dir,
-                                                env=self.program.env, stdout=self.program.log,
-                                                stderr=subprocess.STDOUT)
+        self.program.launch(program_file)
         self.program.wait_shown(expected)
 
     def screen(self):
@@ -149,8 +160,7 @@ class Case:
 def case_read_only_folder(case):
     case.prepare_folder()
     case.install()
-    mount("--bind", case.folder, case.folder)
-    try:
+    with mounted(case, "--bind", case.folder, case.folder):
         mount("-o", "remount,ro,bind", case.folder)
         check(not os.access(case.folder, os.W_OK) or not _can_create(case.folder),
               "the read-only mount still takes new files")
@@ -161,10 +171,6 @@ def case_read_only_folder(case):
         mount("-o", "remount,rw,bind", case.folder)
         case.good_save()
         case.finish()
-    finally:
-        if case.program and case.program.process and case.program.process.poll() is None:
-            case.program.stop()
-        umount(case.folder)
 
 
 def _can_create(folder):
@@ -209,8 +215,7 @@ def case_file_held_open(case):
 
 def case_disk_full(case):
     case.prepare_folder()
-    mount("-t", "tmpfs", "-o", "size=8m,mode=0755", "tmpfs", case.folder)
-    try:
+    with mounted(case, "-t", "tmpfs", "-o", "size=8m,mode=0755", "tmpfs", case.folder):
         case.install()
         # Fill the disk until less than half a saved picture would fit.
         picture_bytes = 54 + ((3 * case.args.frozen.width + 3) // 4 * 4) * case.args.frozen.height
@@ -227,10 +232,6 @@ def case_disk_full(case):
         os.remove(filler)
         case.good_save()
         case.finish()
-    finally:
-        if case.program and case.program.process and case.program.process.poll() is None:
-            case.program.stop()
-        umount(case.folder)
 
 
 def main():
@@ -250,24 +251,16 @@ def main():
     # File names hold Chinese characters: Wine must see a UTF-8 locale to spell them.
     args.env = {"LANG": "zh_CN.UTF-8", "LC_ALL": "zh_CN.UTF-8"}
 
-    passed = failed = 0
+    runner = CaseRunner()
     for run in (case_read_only_folder, case_file_held_open, case_disk_full):
         case = Case(args, display, run.__name__[5:])
-        case.program = None
-        started = time.monotonic()
         try:
-            run(case)
-            passed += 1
-            print("PASS %s (%.1f s)" % (run.__name__[5:], time.monotonic() - started), flush=True)
-        except Exception:
-            failed += 1
-            print("FAIL %s" % run.__name__[5:], flush=True)
-            traceback.print_exc(file=sys.stdout)
+            runner.run(case.name, lambda: run(case),
+                       after_failure=lambda: case.program and case.program.print_log_tail())
         finally:
             if case.program:
                 case.program.stop()
-    print("%d passed, %d failed" % (passed, failed))
-    return 0 if failed == 0 else 1
+    return runner.finish()
 
 
 if __name__ == "__main__":
