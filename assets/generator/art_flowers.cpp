@@ -1,5 +1,6 @@
 // The flower series: five flowers, each at its own size, on pure white.
 #include <cmath>
+#include <numbers>
 
 #include "art.h"
 #include "figure.h"
@@ -7,7 +8,7 @@
 namespace velmora::art {
 namespace {
 
-constexpr double kPi = 3.14159265358979;
+constexpr double kPi = std::numbers::pi;
 constexpr Rgb kStem{70, 150, 70};
 constexpr Rgb kLeaf{96, 186, 84};
 constexpr Rgb kLeafVein{60, 130, 60};

@@ -2,6 +2,7 @@
 // Each picture is one parametric animal (coat, horns, pose, hat, neckwear) or a portrait.
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 #include "art.h"
 #include "figure.h"
@@ -73,7 +74,7 @@ std::vector<Point> HornLine(double x, double y, double reach) {
   std::vector<Point> pts;
   for (int i = 0; i <= 12; ++i) {
     const double t = i / 12.0;
-    const double a = (-80 - 80 * t) * 3.14159265358979 / 180;
+    const double a = (-80 - 80 * t) * std::numbers::pi / 180;
     pts.push_back({x - reach * 0.5 * t + reach * 0.35 * std::cos(a) * t, y + reach * std::sin(a) * t * 0.9});
   }
   return pts;
@@ -110,7 +111,7 @@ void DrawCurledHorn(Figure& h, const Look& look) {
   const double cx = -14, cy = -2;
   for (int i = 0; i <= 40; ++i) {
     const double t = i / 40.0;
-    const double a = (-100 - 300 * t) * 3.14159265358979 / 180;
+    const double a = (-100 - 300 * t) * std::numbers::pi / 180;
     const double r = 24 - 15 * t;
     spiral.push_back({cx + r * std::cos(a) * 1.05, cy + r * std::sin(a)});
   }
@@ -183,7 +184,7 @@ void DrawBow(Figure& h, const Look& look) {
 void DrawDaisy(Figure& h, double x, double y) {
   h.set_outline(2);
   for (int i = 0; i < 6; ++i) {
-    const double a = i * 60 * 3.14159265358979 / 180;
+    const double a = i * 60 * std::numbers::pi / 180;
     h.TurnedEllipse(x + 7 * std::cos(a), y + 7 * std::sin(a), 6, 3.6, i * 60, kOffWhite);
   }
   h.Ellipse(x, y, 4.5, 4.5, kGold);
@@ -252,7 +253,7 @@ void DrawBody(Figure& f, const Look& look, double lift) {
   if (look.coat == Coat::Wool) {
     std::vector<Circle> wool;
     for (int i = 0; i < 12; ++i) {
-      const double a = i * 30 * 3.14159265358979 / 180;
+      const double a = i * 30 * std::numbers::pi / 180;
       wool.push_back({cx + 58 * std::cos(a), cy + 30 * std::sin(a), 21});
     }
     wool.push_back({cx, cy, 40});
@@ -424,9 +425,9 @@ void DrawPortrait(Painter& p, const Portrait& look) {
   if (look.horns == Horns::Curled) {
     std::vector<Point> left, right;
     for (int i = 0; i <= 40; ++i) {
-      const double t = i / 40.0, a = (-60 - 320 * t) * 3.14159265358979 / 180, r = 32 - 20 * t;
-      left.push_back({64 + r * std::cos(a + 3.14159265358979) * 0.9, 88 + r * std::sin(a)});
-      right.push_back({192 - r * std::cos(a + 3.14159265358979) * 0.9, 88 + r * std::sin(a)});
+      const double t = i / 40.0, a = (-60 - 320 * t) * std::numbers::pi / 180, r = 32 - 20 * t;
+      left.push_back({64 + r * std::cos(a + std::numbers::pi) * 0.9, 88 + r * std::sin(a)});
+      right.push_back({192 - r * std::cos(a + std::numbers::pi) * 0.9, 88 + r * std::sin(a)});
     }
     f.Limb(left, 15, look.horn);
     f.Limb(right, 15, look.horn);
